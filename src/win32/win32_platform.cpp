@@ -1,0 +1,25 @@
+#include "win32/win32_platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "win32/utf16.h"
+
+namespace win32 {
+
+void Win32Platform::message(std::string_view text, std::string_view title) {
+  // Owned by no window but modal to the whole program; the answer is not needed.
+  MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(), MB_OK | MB_TASKMODAL);
+}
+
+ui::LocalTime Win32Platform::now() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+void Win32Platform::open(std::string_view url) {
+  ShellExecuteW(nullptr, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace win32
