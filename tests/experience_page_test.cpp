@@ -47,6 +47,8 @@ struct RangeCase {
   const char* needed;
 };
 
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.from << " to " << c.to; }
+
 class LevelRangeTest : public ExperiencePageTest,
                        public ::testing::WithParamInterface<RangeCase> {};
 
@@ -159,6 +161,10 @@ struct RacesCase {
   const char* perRace;
   const char* races;
 };
+
+void PrintTo(const RacesCase& c, std::ostream* os) {
+  *os << '"' << c.needed << "\" / \"" << c.perRace << '"';
+}
 
 class RacesTest : public ExperiencePageTest, public ::testing::WithParamInterface<RacesCase> {};
 

@@ -13,6 +13,8 @@ struct NumberCase {
   double value;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class NumberOfTest : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(NumberOfTest, ReadsTheLeadingNumber) {
@@ -56,6 +58,8 @@ struct TextCase {
   const char* text;
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.text; }
+
 class TextOfTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(TextOfTest, WritesThirteenSignificantDigits) {
@@ -98,6 +102,8 @@ struct IntegerCase {
   std::int64_t part;
 };
 
+void PrintTo(const IntegerCase& c, std::ostream* os) { *os << c.value; }
+
 class IntegerPartTest : public ::testing::TestWithParam<IntegerCase> {};
 
 TEST_P(IntegerPartTest, TakesTheFloorWithTolerance) {
@@ -119,6 +125,8 @@ struct CompareCase {
   double a, b;
   bool exceeds, fallsShort;
 };
+
+void PrintTo(const CompareCase& c, std::ostream* os) { *os << c.a << " vs " << c.b; }
 
 class ComparisonTest : public ::testing::TestWithParam<CompareCase> {};
 

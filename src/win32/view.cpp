@@ -121,6 +121,7 @@ bool View::create(HINSTANCE instance, int show) {
   windowClass.hIconSm = icon(48);
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
+  HICON big = windowClass.hIcon, small = windowClass.hIconSm;
   windowClass.hIcon = windowClass.hIconSm = nullptr;
   windowClass.lpszClassName = kHostClass;
   RegisterClassExW(&windowClass);
@@ -133,6 +134,8 @@ bool View::create(HINSTANCE instance, int show) {
                               w.width, w.height, nullptr, buildMenu(form_.menu(), true), instance,
                               this);
   if (!hwnd) return false;
+  SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
   ShowWindow(hwnd, show);
   UpdateWindow(hwnd);
   return true;

@@ -219,13 +219,10 @@ void Driver::postKey(HWND target, WORD key) {
 
 void Driver::menuCommand(int command) { SendMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 
-void Driver::clickTab(std::string_view name, int tab) {
-  HWND tabs = control(name);
-  RECT r{};
-  SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&r));
-  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageW(tabs, WM_LBUTTONUP, 0, at);
+void Driver::clickAt(std::string_view name, int x, int y) {
+  HWND target = control(name);
+  SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 MessageBoxSeen Driver::waitMessageBox(std::chrono::milliseconds timeout) const {
@@ -260,7 +257,8 @@ MessageBoxSeen Driver::waitMessageBox(std::chrono::milliseconds timeout) const {
     wchar_t cls[16] = {};
     GetClassNameW(child, cls, 16);
     const LONG style = GetWindowLongW(child, GWL_STYLE);
-    if (std::wstring_view(cls) == L"Static" && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) {
+    if (std::wstring_view(cls) == L"Static" && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+        SendMessageW(child, STM_GETICON, 0, 0) != 0) {
       seen.hasIcon = true;
     }
   }

@@ -57,7 +57,9 @@ class Driver {
   void pressSpin(std::string_view name, bool up);
   void postKey(HWND target, WORD key);     // through the program's message loop
   void menuCommand(int command);
-  void clickTab(std::string_view name, int tab);
+  // A click at a point in the control's client area (the other process's rectangles
+  // cannot be asked for).
+  void clickAt(std::string_view name, int x, int y);
 
   // A message box of the program, when one appears in time.
   MessageBoxSeen waitMessageBox(std::chrono::milliseconds timeout = 5s) const;
