@@ -44,3 +44,11 @@ target_link_libraries(core_tests_win PRIVATE feiche_core gtest_main)
 add_test(NAME core_tests_on_windows COMMAND core_tests_win)
 
 add_subdirectory(tests/e2e)
+
+# Whole-program benchmarks (scripts/bench).
+add_executable(minimal_window WIN32 bench/minimal_window.cpp)
+target_link_options(minimal_window PRIVATE -municode -s)
+add_executable(program_bench bench/program_bench.cpp)
+target_link_libraries(program_bench PRIVATE e2e_driver)
+target_link_options(program_bench PRIVATE -municode)
+add_dependencies(program_bench feiche-calc minimal_window)

@@ -47,7 +47,9 @@ struct RangeCase {
   const char* needed;
 };
 
-void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.from << " to " << c.to; }
+void PrintTo(const RangeCase& c, std::ostream* os) {
+  *os << c.from << " to " << c.to;
+}
 
 class LevelRangeTest : public ExperiencePageTest,
                        public ::testing::WithParamInterface<RangeCase> {};
@@ -185,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RacesCase{"2620", "0.0", ""}, RacesCase{"", "0.0", ""},
                       RacesCase{"2620", "00", ""}, RacesCase{"2620", "abc", ""},
                       // Beyond 32 bits the count is still exact; beyond 63 there is none.
-                      RacesCase{"87462170", "0.01", "8746217001"},
-                      RacesCase{"1e30", "1", ""}, RacesCase{"1e999", "1", ""}));
+                      RacesCase{"87462170", "0.01", "8746217001"}, RacesCase{"1e30", "1", ""},
+                      RacesCase{"1e999", "1", ""}));
 
 }  // namespace

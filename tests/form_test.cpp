@@ -34,8 +34,8 @@ TEST_F(FormTest, ProgramWritesRaiseTheChangeEventEveryTimeAndNested) {
   form.setText("a", "1");
   form.setText("a", "1");
   form.setText("a", "9");
-  EXPECT_EQ(seen, (std::vector<std::string>{"1", "end 1", "1", "end 1", "9", "5", "end 5",
-                                            "end 5"}));
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{"1", "end 1", "1", "end 1", "9", "5", "end 5", "end 5"}));
 }
 
 TEST_F(FormTest, LinkedBoxRunsTheOtherBoxesHandler) {
@@ -71,10 +71,10 @@ TEST_F(FormTest, ObserverHearsProgramWritesButNotUserEdits) {
   form.setEnabled("b", false);
   form.setEnabled("b", false);
   form.setPage("pages", 1);
-  EXPECT_EQ(recorder.seen, (std::vector<std::pair<int, Aspect>>{
-                               {form.find("b"), Aspect::Text},
-                               {form.find("b"), Aspect::Enabled},
-                               {form.find("pages"), Aspect::Page}}));
+  EXPECT_EQ(recorder.seen,
+            (std::vector<std::pair<int, Aspect>>{{form.find("b"), Aspect::Text},
+                                                 {form.find("b"), Aspect::Enabled},
+                                                 {form.find("pages"), Aspect::Page}}));
 }
 
 TEST(InputFilterTest, IntegerAndDecimalModesKeepOnlyTheirCharacters) {

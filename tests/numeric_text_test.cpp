@@ -13,7 +13,9 @@ struct NumberCase {
   double value;
 };
 
-void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const NumberCase& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
 
 class NumberOfTest : public ::testing::TestWithParam<NumberCase> {};
 
@@ -31,20 +33,22 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"\t\n7", 7}, NumberCase{"１２", 12},          // full-width digits
         NumberCase{"－３．５", -3.5}, NumberCase{"\u30009", 9},  // ideographic space
         NumberCase{"＋４", 4}, NumberCase{"1ｅ3", 1000}, NumberCase{"+5", 5},
-        NumberCase{"-0.5", -0.5}, NumberCase{".5", 0.5}, NumberCase{"5.", 5},
-        NumberCase{".", 0}, NumberCase{"-", 0}, NumberCase{"+-1", 0}, NumberCase{" - 1", 0},
-        NumberCase{"1e3", 1000}, NumberCase{"1E+3", 1000}, NumberCase{"1d3", 1000},
-        NumberCase{"1D-2", 0.01}, NumberCase{"2.5e", 2.5}, NumberCase{"2.5e+", 2.5},
-        NumberCase{"2.5ex", 2.5}, NumberCase{"1e-005", 0.00001}, NumberCase{"1e+013", 1e13},
-        NumberCase{"0x1A", 0}, NumberCase{"inf", 0}, NumberCase{"nan", 0},
-        NumberCase{"1,000", 1}, NumberCase{"1.#INF", 1}, NumberCase{"-1.#INF", -1},
-        NumberCase{"-1.#IND", -1}, NumberCase{"1e999", inf}, NumberCase{"-1e999", -inf},
-        NumberCase{"1e99999999999999999999", inf}, NumberCase{"1e-999", 0},
+        NumberCase{"-0.5", -0.5}, NumberCase{".5", 0.5}, NumberCase{"5.", 5}, NumberCase{".", 0},
+        NumberCase{"-", 0}, NumberCase{"+-1", 0}, NumberCase{" - 1", 0}, NumberCase{"1e3", 1000},
+        NumberCase{"1E+3", 1000}, NumberCase{"1d3", 1000}, NumberCase{"1D-2", 0.01},
+        NumberCase{"2.5e", 2.5}, NumberCase{"2.5e+", 2.5}, NumberCase{"2.5ex", 2.5},
+        NumberCase{"1e-005", 0.00001}, NumberCase{"1e+013", 1e13}, NumberCase{"0x1A", 0},
+        NumberCase{"inf", 0}, NumberCase{"nan", 0}, NumberCase{"1,000", 1}, NumberCase{"1.#INF", 1},
+        NumberCase{"-1.#INF", -1}, NumberCase{"-1.#IND", -1}, NumberCase{"1e999", inf},
+        NumberCase{"-1e999", -inf}, NumberCase{"1e99999999999999999999", inf},
+        NumberCase{"1e-999", 0},
         NumberCase{"0.000000000000000000000000000000000000000000000000001e51", 1},
         NumberCase{"00012", 12}, NumberCase{"0.1", 0.1}, NumberCase{"87462170", 87462170},
-        NumberCase{"4.99999995", 4.99999995}, NumberCase{"１2３", 123},
-        NumberCase{"１２￥", 12}, NumberCase{"３★", 3}, NumberCase{"中1", 0},
-        NumberCase{"1中", 1}, NumberCase{"\xFF" "1", 0}));
+        NumberCase{"4.99999995", 4.99999995}, NumberCase{"１2３", 123}, NumberCase{"１２￥", 12},
+        NumberCase{"３★", 3}, NumberCase{"中1", 0}, NumberCase{"1中", 1},
+        NumberCase{"\xFF"
+                   "1",
+                   0}));
 
 TEST(NumberOfTest, NegativeZeroAndDenormalsRead) {
   EXPECT_TRUE(std::signbit(numberOf("-0")));
@@ -58,7 +62,9 @@ struct TextCase {
   const char* text;
 };
 
-void PrintTo(const TextCase& c, std::ostream* os) { *os << c.text; }
+void PrintTo(const TextCase& c, std::ostream* os) {
+  *os << c.text;
+}
 
 class TextOfTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -74,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{1e13, "1e+013"}, TextCase{0.00001, "1e-005"},
                       TextCase{0.0001, "0.0001"}, TextCase{9999999999999, "9999999999999"},
                       TextCase{99999999999999, "1e+014"}, TextCase{9999999999999.5, "1e+013"},
-                      TextCase{1.5e-300, "1.5e-300"}, TextCase{1.7976931348623157e308, "1.797693134862e+308"},
+                      TextCase{1.5e-300, "1.5e-300"},
+                      TextCase{1.7976931348623157e308, "1.797693134862e+308"},
                       TextCase{-2.5, "-2.5"}, TextCase{26.2, "26.2"},
                       TextCase{100.0 / 3, "33.33333333333"}, TextCase{300.0 / 7, "42.85714285714"},
                       TextCase{0.262, "0.262"}, TextCase{87462170, "87462170"},
@@ -102,7 +109,9 @@ struct IntegerCase {
   std::int64_t part;
 };
 
-void PrintTo(const IntegerCase& c, std::ostream* os) { *os << c.value; }
+void PrintTo(const IntegerCase& c, std::ostream* os) {
+  *os << c.value;
+}
 
 class IntegerPartTest : public ::testing::TestWithParam<IntegerCase> {};
 
@@ -115,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(IntegerCase{11.0, 11}, IntegerCase{10.5, 10}, IntegerCase{3.7, 3},
                       IntegerCase{3.9999999999995, 4}, IntegerCase{3.9999999999, 3},
                       IntegerCase{-7.8, -8}, IntegerCase{-7.9999999999995, -8},
-                      IntegerCase{3000000000.0, 3000000000}, IntegerCase{-3000000000.0, -3000000000},
+                      IntegerCase{3000000000.0, 3000000000},
+                      IntegerCase{-3000000000.0, -3000000000},
                       IntegerCase{9223372036854774784.0, 9223372036854774784},
                       IntegerCase{9223372036854775808.0, 0}, IntegerCase{-9223372036854775808.0, 0},
                       IntegerCase{inf, 0}, IntegerCase{-inf, 0},
@@ -126,7 +136,9 @@ struct CompareCase {
   bool exceeds, fallsShort;
 };
 
-void PrintTo(const CompareCase& c, std::ostream* os) { *os << c.a << " vs " << c.b; }
+void PrintTo(const CompareCase& c, std::ostream* os) {
+  *os << c.a << " vs " << c.b;
+}
 
 class ComparisonTest : public ::testing::TestWithParam<CompareCase> {};
 

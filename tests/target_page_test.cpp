@@ -100,8 +100,10 @@ TEST_F(AppTest, TargetRacesFollowTheSharedCountingRules) {
   const struct {
     const char *current, *perRace, *races;
   } cases[] = {
-      {"0", "", ""},      {"0", "0", ""},        {"0", "0.0", ""},  {"800", "0.0", ""},
-      {"0", "abc", ""},   {"0", "100", "9"},     {"0", "800", "2"}, {"400", "800", "1"},
+      {"0", "", ""},       {"0", "0", ""},
+      {"0", "0.0", ""},    {"800", "0.0", ""},
+      {"0", "abc", ""},    {"0", "100", "9"},
+      {"0", "800", "2"},   {"400", "800", "1"},
       {"800", "100", "1"}, {"", "0.0001", "8000001"},
   };
   form.picked("组合框1", 1);  // 800
@@ -117,8 +119,10 @@ TEST_F(AppTest, TargetBoxesStartOnTheBaseLevelWithNoSelection) {
   const struct {
     const char *combo, *base;
     std::size_t items;
-  } boxes[] = {{"组合框1", "【小丑鸭】0级", 8},   {"组合框3", "【笨手笨脚】1级", 10},
-               {"组合框2", "【独来独往】0级", 7}, {"组合框4", "【初出茅庐】", 10},
+  } boxes[] = {{"组合框1", "【小丑鸭】0级", 8},
+               {"组合框3", "【笨手笨脚】1级", 10},
+               {"组合框2", "【独来独往】0级", 7},
+               {"组合框4", "【初出茅庐】", 10},
                {"组合框5", "【   平民   】", 17}};
   for (const auto& b : boxes) {
     EXPECT_EQ(form.text(b.combo), b.base);

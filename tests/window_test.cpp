@@ -34,17 +34,20 @@ TEST_F(AppTest, TheWindowOpensOnTheAboutPage) {
 
 TEST_F(AppTest, EveryMenuCommandShowsItsPage) {
   const std::map<std::string, int> expected = {
-      {"主菜单/作者信息", 0},        {"计算器/经验计算器", 1},      {"计算器/心动计算器", 2},
-      {"计算器/舞力计算器", 3},      {"计算器/合作计算器", 4},      {"计算器/名师计算器", 5},
-      {"计算器/荣誉计算器", 6},      {"查询/称号查询/等级称号", 7}, {"查询/称号查询/魅力称号", 8},
-      {"查询/称号查询/舞力称号", 9}, {"查询/称号查询/心动称号", 10}, {"查询/称号查询/合作称号", 11},
-      {"查询/称号查询/荣誉称号", 12}, {"查询/称号查询/名师称号", 13}, {"查询/奖励查询/升级奖励", 14},
-      {"查询/奖励查询/师徒奖励", 15}, {"查询/奖励查询/荣誉奖励", 16}, {"查询/奖励查询/魅力奖励", 17},
+      {"主菜单/作者信息", 0},         {"计算器/经验计算器", 1},
+      {"计算器/心动计算器", 2},       {"计算器/舞力计算器", 3},
+      {"计算器/合作计算器", 4},       {"计算器/名师计算器", 5},
+      {"计算器/荣誉计算器", 6},       {"查询/称号查询/等级称号", 7},
+      {"查询/称号查询/魅力称号", 8},  {"查询/称号查询/舞力称号", 9},
+      {"查询/称号查询/心动称号", 10}, {"查询/称号查询/合作称号", 11},
+      {"查询/称号查询/荣誉称号", 12}, {"查询/称号查询/名师称号", 13},
+      {"查询/奖励查询/升级奖励", 14}, {"查询/奖励查询/师徒奖励", 15},
+      {"查询/奖励查询/荣誉奖励", 16}, {"查询/奖励查询/魅力奖励", 17},
       {"查询/奖励查询/名师奖励", 18}, {"查询/奖励查询/生日奖励", 19}};
   const auto commands = commandsByPath(form.menu());
   EXPECT_EQ(commands.size(), expected.size() + 1);  // and the home page link
-  const std::string containers[] = {"分组框3",  "分组框1",  "分组框2",  "分组框4", "分组框5",
-                                    "分组框6",  "分组框7",  "分组框8",  "分组框9", "分组框10",
+  const std::string containers[] = {"分组框3",  "分组框1",  "分组框2",  "分组框4",  "分组框5",
+                                    "分组框6",  "分组框7",  "分组框8",  "分组框9",  "分组框10",
                                     "分组框11", "分组框12", "分组框13", "分组框14", "外形框3",
                                     "分组框16", "分组框17", "分组框18", "分组框19", "分组框20"};
   for (const auto& [path, page] : expected) {
@@ -60,7 +63,8 @@ TEST_F(AppTest, EveryMenuCommandShowsItsPage) {
 }
 
 TEST_F(AppTest, ShowPageClamps) {
-  for (const auto& [asked, shown] : std::map<int, int>{{-5, 0}, {-1, 0}, {7, 7}, {19, 19}, {20, 19}, {1000, 19}}) {
+  for (const auto& [asked, shown] :
+       std::map<int, int>{{-5, 0}, {-1, 0}, {7, 7}, {19, 19}, {20, 19}, {1000, 19}}) {
     app.showPage(3);
     app.showPage(asked);
     EXPECT_EQ(form.currentPage(app::kPageContainer), shown) << asked;
@@ -93,14 +97,14 @@ TEST_F(AppTest, LinkButtonsOpenTheirAddresses) {
   form.clicked("按钮8");
   form.clicked("按钮9");
   EXPECT_EQ(platform.opened, (std::vector<std::string>{std::string(about::kDownloadPage),
-                                                        std::string(about::kServicePage)}));
+                                                       std::string(about::kServicePage)}));
 }
 
 TEST_F(AppTest, ListsHoldTheirRowsWithEmptyItemsBetween) {
   const std::map<std::string, std::size_t> counts = {
-      {"列表框1", 51}, {"列表框5", 36},  {"列表框6", 17},  {"列表框3", 17},  {"列表框4", 23},
-      {"列表框7", 23}, {"列表框2", 19},  {"列表框8", 71},  {"列表框17", 37}, {"列表框15", 17},
-      {"列表框14", 23}, {"列表框16", 35}, {"列表框9", 9},   {"列表框10", 12}, {"列表框11", 8},
+      {"列表框1", 51},  {"列表框5", 36},  {"列表框6", 17}, {"列表框3", 17},  {"列表框4", 23},
+      {"列表框7", 23},  {"列表框2", 19},  {"列表框8", 71}, {"列表框17", 37}, {"列表框15", 17},
+      {"列表框14", 23}, {"列表框16", 35}, {"列表框9", 9},  {"列表框10", 12}, {"列表框11", 8},
       {"列表框12", 11}, {"列表框13", 18}};
   for (const auto& [name, count] : counts) {
     EXPECT_EQ(form.control(form.find(name)).desc.items.size(), count) << name;

@@ -13,10 +13,10 @@
 namespace app {
 
 const std::vector<std::string>& pageNames() {
-  static const std::vector<std::string> names = {
-      "主菜单", "经验算", "心动算", "舞力算", "合作算", "名师算", "边境算",
-      "等级称", "魅力称", "舞力称", "心动称", "合作称", "荣誉称", "名师称",
-      "升级奖", "师徒奖", "荣誉奖", "魅力奖", "名师奖", "生日奖"};
+  static const std::vector<std::string> names = {"主菜单", "经验算", "心动算", "舞力算", "合作算",
+                                                 "名师算", "边境算", "等级称", "魅力称", "舞力称",
+                                                 "心动称", "合作称", "荣誉称", "名师称", "升级奖",
+                                                 "师徒奖", "荣誉奖", "魅力奖", "名师奖", "生日奖"};
   return names;
 }
 
@@ -25,8 +25,8 @@ App::App(ui::Platform& platform)
   const std::string container(kPageContainer);
   form_.add({.name = container, .kind = ui::Kind::PageContainer, .rect = {0, 0, 296, 288}});
   for (const std::string& page : pageNames()) {
-    form_.add({.name = page, .kind = ui::Kind::Page, .parent = container,
-               .rect = {0, 0, 296, 288}});
+    form_.add(
+        {.name = page, .kind = ui::Kind::Page, .parent = container, .rect = {0, 0, 296, 288}});
   }
   const auto& pages = pageNames();
   about::addAboutPage(form_, platform_, pages[0]);
@@ -56,7 +56,9 @@ void App::windowCreated() {
   form_.link(calc::kFromLevelBox, calc::kToLevelBox);
 }
 
-void App::showPage(int page) { form_.setPage(kPageContainer, std::clamp(page, 0, kPageCount - 1)); }
+void App::showPage(int page) {
+  form_.setPage(kPageContainer, std::clamp(page, 0, kPageCount - 1));
+}
 
 int App::shutDown() {
   std::vector<std::string>().swap(levels_);

@@ -50,8 +50,12 @@ std::string folded(std::string_view text) {
   return out;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool isSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 }  // namespace
 
@@ -104,8 +108,7 @@ double numberOf(std::string_view text) {
   if (scale < -400) return zero;
   const std::string normal = "0." + digits + "e" + std::to_string(scale);
   double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(normal.data(), normal.data() + normal.size(), value);
+  const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
   (void)end;
   if (error == std::errc::result_out_of_range) value = scale > 0 ? HUGE_VAL : 0.0;
   return negative ? -value : value;
@@ -131,8 +134,7 @@ std::string textOf(double value) {
   digits.push_back(sci[0]);
   digits.append(sci.substr(2, e - 2));
   int exponent = 0;
-  std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
-                  exponent);
+  std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   if (exponent < -4 || exponent >= 13) {
@@ -155,7 +157,9 @@ std::string textOf(double value) {
   return out;
 }
 
-std::string textOfInt(std::int64_t value) { return std::to_string(value); }
+std::string textOfInt(std::int64_t value) {
+  return std::to_string(value);
+}
 
 std::int64_t integerPart(double value) {
   double whole = 0.0;
@@ -164,7 +168,7 @@ std::int64_t integerPart(double value) {
   if (std::fabs(fraction) > 0.999999999999) taken = whole >= 0.0 ? whole + 1.0 : whole - 1.0;
   const double floored = std::floor(taken);
   constexpr double limit = 9223372036854775808.0;  // 2^63
-  if (!(std::fabs(floored) < limit)) return 0;    // also infinities and NaN
+  if (!(std::fabs(floored) < limit)) return 0;     // also infinities and NaN
   return static_cast<std::int64_t>(floored);
 }
 

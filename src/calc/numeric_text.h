@@ -24,9 +24,17 @@ std::string textOfInt(std::int64_t value);
 // and NaN give 0.
 std::int64_t integerPart(double value);
 
-inline bool exceeds(double a, double b) { return a - b > Epsilon; }
-inline bool fallsShort(double a, double b) { return a - b < -Epsilon; }
-inline bool reaches(double a, double b) { return a - b >= -Epsilon; }
-inline bool sameText(std::string_view a, std::string_view b) { return a == b; }
+inline bool exceeds(double a, double b) {
+  return a - b > Epsilon;
+}
+inline bool fallsShort(double a, double b) {
+  return a - b < -Epsilon;
+}
+inline bool reaches(double a, double b) {
+  return a - b >= -Epsilon;
+}
+inline bool sameText(std::string_view a, std::string_view b) {
+  return a == b;
+}
 
 }  // namespace calc

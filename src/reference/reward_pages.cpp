@@ -26,10 +26,17 @@ constexpr std::string_view kSeparator = "---------------------------------------
 
 void addLevelUpPage(ui::Form& form, const std::string& page) {
   form.add({.name = "外形框3", .kind = Kind::Frame, .parent = page, .rect = {0, 0, 320, 300}});
-  form.add({.name = "透明标签6", .kind = Kind::TransparentLabel, .parent = "外形框3",
-            .rect = {2, 0, 248, 24}, .text = "等级    飞车升级奖励表", .font = kBold,
+  form.add({.name = "透明标签6",
+            .kind = Kind::TransparentLabel,
+            .parent = "外形框3",
+            .rect = {2, 0, 248, 24},
+            .text = "等级    飞车升级奖励表",
+            .font = kBold,
             .colour = kRed});
-  form.add({.name = "列表框8", .kind = Kind::List, .parent = "外形框3", .rect = {0, 24, 320, 276},
+  form.add({.name = "列表框8",
+            .kind = Kind::List,
+            .parent = "外形框3",
+            .rect = {0, 24, 320, 276},
             .font = ui::Font{"宋体", 12, false},
             .items = spacedRows({
                 {"2  |小喇叭10个 发饰7天"},
@@ -70,32 +77,53 @@ void addLevelUpPage(ui::Form& form, const std::string& page) {
 }
 
 void addMentorshipPage(ui::Form& form, const std::string& page) {
-  form.add({.name = "分组框16", .kind = Kind::GroupBox, .parent = page, .rect = {8, 8, 300, 300},
+  form.add({.name = "分组框16",
+            .kind = Kind::GroupBox,
+            .parent = page,
+            .rect = {8, 8, 300, 300},
             .text = "师徒奖励"});
-  form.add({.name = "高级选择夹1", .kind = Kind::TabControl, .parent = "分组框16",
-            .rect = {1, 14, 297, 284}, .font = ui::Font{"宋体", 12, false},
-            .items = {"师傅", "徒弟"}, .current = 1});
-  form.add({.name = "师傅", .kind = Kind::TabPage, .parent = "高级选择夹1",
-            .rect = {0, 0, 297, 284}});
-  form.add({.name = "透明标签2", .kind = Kind::TransparentLabel, .parent = "师傅",
-            .rect = {6, 30, 240, 24}, .text = "达成条件          师傅奖励", .font = kBold,
+  form.add({.name = "高级选择夹1",
+            .kind = Kind::TabControl,
+            .parent = "分组框16",
+            .rect = {1, 14, 297, 284},
+            .font = ui::Font{"宋体", 12, false},
+            .items = {"师傅", "徒弟"},
+            .current = 1});
+  form.add(
+      {.name = "师傅", .kind = Kind::TabPage, .parent = "高级选择夹1", .rect = {0, 0, 297, 284}});
+  form.add({.name = "透明标签2",
+            .kind = Kind::TransparentLabel,
+            .parent = "师傅",
+            .rect = {6, 30, 240, 24},
+            .text = "达成条件          师傅奖励",
+            .font = kBold,
             .colour = kRed});
-  form.add({.name = "透明标签4", .kind = Kind::TransparentLabel, .parent = "师傅",
-            .rect = {0, 60, 295, 208},
-            .text = lines({"徒弟首次使用 | 消费额的50%消费券；分四个月",
-                           "QB/Q点消费   | 返还；20% 10% 10% 10%", kSeparator,
-                           "徒弟非首次使 | 返消费额的20%消费券", "用QB/Q点消费 | ", kSeparator,
-                           "徒弟等级20级 | 100消费券+100幸运币", "徒弟等级30级 | 200消费券+200幸运币",
-                           "徒弟等级40级 | 100点券+200消费券", "徒弟等级50级 | 200点券+300消费券",
-                           "徒弟等级60级 | 300点券+400消费券", kSeparator,
-                           "徒弟出师     | 500点券+500消费券，并有机会", "             | 获得永久A车"}),
-            .font = kNormal, .wrap = true});
-  form.add({.name = "徒弟", .kind = Kind::TabPage, .parent = "高级选择夹1",
-            .rect = {0, 0, 297, 284}});
-  form.add({.name = "透明标签3", .kind = Kind::TransparentLabel, .parent = "徒弟",
-            .rect = {6, 30, 240, 24}, .text = "达成条件          徒弟奖励", .font = kBold,
+  form.add(
+      {.name = "透明标签4",
+       .kind = Kind::TransparentLabel,
+       .parent = "师傅",
+       .rect = {0, 60, 295, 208},
+       .text = lines({"徒弟首次使用 | 消费额的50%消费券；分四个月",
+                      "QB/Q点消费   | 返还；20% 10% 10% 10%", kSeparator,
+                      "徒弟非首次使 | 返消费额的20%消费券", "用QB/Q点消费 | ", kSeparator,
+                      "徒弟等级20级 | 100消费券+100幸运币", "徒弟等级30级 | 200消费券+200幸运币",
+                      "徒弟等级40级 | 100点券+200消费券", "徒弟等级50级 | 200点券+300消费券",
+                      "徒弟等级60级 | 300点券+400消费券", kSeparator,
+                      "徒弟出师     | 500点券+500消费券，并有机会", "             | 获得永久A车"}),
+       .font = kNormal,
+       .wrap = true});
+  form.add(
+      {.name = "徒弟", .kind = Kind::TabPage, .parent = "高级选择夹1", .rect = {0, 0, 297, 284}});
+  form.add({.name = "透明标签3",
+            .kind = Kind::TransparentLabel,
+            .parent = "徒弟",
+            .rect = {6, 30, 240, 24},
+            .text = "达成条件          徒弟奖励",
+            .font = kBold,
             .colour = kRed});
-  form.add({.name = "透明标签5", .kind = Kind::TransparentLabel, .parent = "徒弟",
+  form.add({.name = "透明标签5",
+            .kind = Kind::TransparentLabel,
+            .parent = "徒弟",
             .rect = {0, 64, 295, 208},
             .text = lines({"首次拜师成功|“海盗”7天+套装7天", kSeparator,
                            "徒弟等级20级|200经验+1000酷币+炫酷胎印7天", kSeparator,
@@ -105,7 +133,8 @@ void addMentorshipPage(ui::Form& form, const std::string& page) {
                            "徒弟等级60级|3000经验+300点券+热卖翅膀7天", kSeparator,
                            "徒弟出师    | 宠物一只+5000经验+800消费券",
                            "            | 并有机会获得永久B车"}),
-            .font = kNormal, .wrap = true});
+            .font = kNormal,
+            .wrap = true});
 }
 
 // A titled list page: group box, red header and list.
@@ -118,11 +147,22 @@ struct TitledList {
 };
 
 void addTitledList(ui::Form& form, const std::string& page, const TitledList& t) {
-  form.add({.name = t.groupBox, .kind = Kind::GroupBox, .parent = page, .rect = {8, 8, 300, 300},
+  form.add({.name = t.groupBox,
+            .kind = Kind::GroupBox,
+            .parent = page,
+            .rect = {8, 8, 300, 300},
             .text = t.caption});
-  form.add({.name = t.header, .kind = Kind::Label, .parent = t.groupBox, .rect = t.headerRect,
-            .text = t.headerText, .font = kBold, .colour = kRed});
-  form.add({.name = t.list, .kind = Kind::List, .parent = t.groupBox, .rect = {16, 48, 268, 240},
+  form.add({.name = t.header,
+            .kind = Kind::Label,
+            .parent = t.groupBox,
+            .rect = t.headerRect,
+            .text = t.headerText,
+            .font = kBold,
+            .colour = kRed});
+  form.add({.name = t.list,
+            .kind = Kind::List,
+            .parent = t.groupBox,
+            .rect = {16, 48, 268, 240},
             .items = spacedRows(t.entries)});
 }
 
@@ -133,7 +173,13 @@ void addRewardPages(ui::Form& form, const std::vector<std::string>& pages) {
   addMentorshipPage(form, pages[15]);
 
   const TitledList lists[] = {
-      {16, "分组框17", "荣誉奖励", "标签29", {24, 24, 232, 24}, " 称号到        奖励\r\n", "列表框17",
+      {16,
+       "分组框17",
+       "荣誉奖励",
+       "标签29",
+       {24, 24, 232, 24},
+       " 称号到        奖励\r\n",
+       "列表框17",
        {{"【   平民   】  无"},
         {"【   公民   】  无"},
         {"【   士官   】  无"},
@@ -152,7 +198,13 @@ void addRewardPages(ui::Form& form, const std::vector<std::string>& pages) {
         {"【 传奇公爵 】  传奇公爵背景永久"},
         {"【   亲王   】  尊贵亲王背景7天"},
         {"【   国王   】  独尊国王背景7天"}}},
-      {17, "分组框18", "魅力奖励", "标签31", {24, 24, 232, 24}, " 称号到        奖励\r\n", "列表框15",
+      {17,
+       "分组框18",
+       "魅力奖励",
+       "标签31",
+       {24, 24, 232, 24},
+       " 称号到        奖励\r\n",
+       "列表框15",
        {{"【魅力新秀】   1000酷币"},
         {"【魅力栋梁】   5000酷币"},
         {"【魅力精英】   10000酷币"},
@@ -161,7 +213,13 @@ void addRewardPages(ui::Form& form, const std::vector<std::string>& pages) {
         {"【魅力天使】   50000酷币+399消费券"},
         {"【魅力之神】   90000酷币+590消费券"},
         {"【魅力传说】   300000酷币+999点券"}}},
-      {18, "分组框19", "名师奖励", "标签30", {32, 24, 232, 24}, "称号到        奖励\r\n", "列表框14",
+      {18,
+       "分组框19",
+       "名师奖励",
+       "标签30",
+       {32, 24, 232, 24},
+       "称号到        奖励\r\n",
+       "列表框14",
        {{"【初出茅庐】    200消费券"},
         {"【崭露头角】    500消费券"},
         {"【教导有方】    400点券+400消费券"},
@@ -176,10 +234,16 @@ void addRewardPages(ui::Form& form, const std::vector<std::string>& pages) {
   };
   for (const TitledList& t : lists) addTitledList(form, pages[t.page], t);
 
-  form.add({.name = "分组框20", .kind = Kind::GroupBox, .parent = pages[19],
-            .rect = {8, 8, 300, 300}, .text = "飞车生日奖励"});
-  form.add({.name = "列表框16", .kind = Kind::List, .parent = "分组框20",
-            .rect = {16, 24, 268, 264}, .sunken = true,
+  form.add({.name = "分组框20",
+            .kind = Kind::GroupBox,
+            .parent = pages[19],
+            .rect = {8, 8, 300, 300},
+            .text = "飞车生日奖励"});
+  form.add({.name = "列表框16",
+            .kind = Kind::List,
+            .parent = "分组框20",
+            .rect = {16, 24, 268, 264},
+            .sunken = true,
             .items = spacedRows({{"50级以下       1000点劵"},
                                  {"50-59级        5000点劵"},
                                  {"60-69级        6000点劵"},

@@ -8,10 +8,10 @@
 namespace ui {
 
 enum class Kind {
-  PageContainer,     // pages without tab headers; the menu switches them
-  Page,              // one page of a PageContainer
-  TabControl,        // pages with clickable tabs
-  TabPage,           // one page of a TabControl
+  PageContainer,  // pages without tab headers; the menu switches them
+  Page,           // one page of a PageContainer
+  TabControl,     // pages with clickable tabs
+  TabPage,        // one page of a TabControl
   GroupBox,
   Frame,             // one-pixel black rectangle, no fill
   Label,             // opaque, button-face background

@@ -6,7 +6,9 @@
 namespace ui {
 
 namespace {
-bool isPage(Kind kind) { return kind == Kind::Page || kind == Kind::TabPage; }
+bool isPage(Kind kind) {
+  return kind == Kind::Page || kind == Kind::TabPage;
+}
 }  // namespace
 
 int Form::add(ControlDesc desc) {
@@ -86,7 +88,9 @@ void Form::onTick(std::string_view name, Handler handler) {
 void Form::onSpin(std::string_view name, SpinHandler handler) {
   bindings_[indexOf(name)].spin = std::move(handler);
 }
-void Form::onCommand(int command, Handler handler) { commands_[command] = std::move(handler); }
+void Form::onCommand(int command, Handler handler) {
+  commands_[command] = std::move(handler);
+}
 
 void Form::link(std::string_view from, std::string_view to) {
   bindings_[indexOf(from)].changeSource = indexOf(to);
@@ -144,6 +148,8 @@ void Form::command(int id) {
   }
 }
 
-void Form::windowCreated() { run(created_); }
+void Form::windowCreated() {
+  run(created_);
+}
 
 }  // namespace ui

@@ -1,4 +1,5 @@
 // The Windows program: start-up, the window and its message loop, shut-down.
+
 #include <windows.h>
 
 #include "app/app.h"

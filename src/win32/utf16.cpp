@@ -1,6 +1,6 @@
-#include "win32/utf16.h"
-
 #include <windows.h>
+
+#include "win32/utf16.h"
 
 namespace win32 {
 

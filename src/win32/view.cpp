@@ -54,7 +54,7 @@ NativeClass nativeClass(const ui::ControlDesc& d) {
       return {L"Button", WS_CHILD | BS_GROUPBOX | (d.align == ui::Align::Center ? BS_CENTER : 0u),
               0};
     case Kind::Frame:
-      return {L"Static", WS_CHILD | SS_BLACKFRAME, 0};
+      return {L"Static", WS_CHILD | SS_OWNERDRAW, 0};  // a black line, whatever the theme
     case Kind::Label:
       return {L"Static", child | SS_NOPREFIX | align | singleLine, 0};
     case Kind::TransparentLabel:
@@ -95,16 +95,20 @@ HMENU buildMenu(const std::vector<ui::MenuItem>& items, bool bar) {
 
 std::wstring windowText(HWND hwnd) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
 }  // namespace
 
-View::~View() { form_.setObserver(nullptr); }
+View::~View() {
+  form_.setObserver(nullptr);
+}
 
 bool View::create(HINSTANCE instance, int show) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
 
   const auto icon = [instance](int size) {
@@ -129,10 +133,10 @@ bool View::create(HINSTANCE instance, int show) {
   const ui::WindowDesc& w = form_.window();
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w.width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - w.height) / 2;
-  HWND hwnd = CreateWindowExW(0, kWindowClass, widen(w.title).c_str(),
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, x, y,
-                              w.width, w.height, nullptr, buildMenu(form_.menu(), true), instance,
-                              this);
+  HWND hwnd =
+      CreateWindowExW(0, kWindowClass, widen(w.title).c_str(),
+                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, x, y, w.width,
+                      w.height, nullptr, buildMenu(form_.menu(), true), instance, this);
   if (!hwnd) return false;
   SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
   SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
@@ -189,6 +193,12 @@ LRESULT View::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (indexOf(item.hwndItem) < 0) break;
+      FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      return TRUE;
+    }
     case WM_CTLCOLORSTATIC:
       return onColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_TIMER:
@@ -219,10 +229,9 @@ void View::onCreate(HWND hwnd) {
     const ui::Control& c = form_.control(i);
     if (c.desc.kind == Kind::PageContainer && !host_) {
       const ui::Rect& r = c.desc.rect;
-      host_ = CreateWindowExW(WS_EX_CONTROLPARENT, kHostClass, L"", WS_CHILD | WS_VISIBLE, r.x,
-                              r.y, r.w, r.h, hwnd, nullptr,
-                              reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)),
-                              this);
+      host_ = CreateWindowExW(
+          WS_EX_CONTROLPARENT, kHostClass, L"", WS_CHILD | WS_VISIBLE, r.x, r.y, r.w, r.h, hwnd,
+          nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)), this);
     } else if (hasWindow(c.desc.kind)) {
       createControl(i);
     }
@@ -232,7 +241,8 @@ void View::onCreate(HWND hwnd) {
   form_.windowCreated();
   for (int i = 0; i < form_.size(); ++i) {
     const ui::ControlDesc& d = form_.control(i).desc;
-    if (d.kind == Kind::Timer) SetTimer(main_, static_cast<UINT_PTR>(i), static_cast<UINT>(d.interval), nullptr);
+    if (d.kind == Kind::Timer)
+      SetTimer(main_, static_cast<UINT_PTR>(i), static_cast<UINT>(d.interval), nullptr);
   }
   applyVisibility();
 }
@@ -258,7 +268,8 @@ void View::createControl(int index) {
   switch (d.kind) {
     case Kind::Edit:
       SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
-      SetWindowSubclass(hwnd, editProc, static_cast<UINT_PTR>(index), reinterpret_cast<DWORD_PTR>(this));
+      SetWindowSubclass(hwnd, editProc, static_cast<UINT_PTR>(index),
+                        reinterpret_cast<DWORD_PTR>(this));
       break;
     case Kind::Spin:
       // Up counts up, and the position never moves, so no press is lost at a range end.
@@ -312,7 +323,8 @@ LRESULT CALLBACK View::editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 void View::onCommand(int index, int code) {
   switch (form_.control(index).desc.kind) {
     case Kind::Edit:
-      if (code == EN_CHANGE && !writing_) form_.edited(nameOf(index), narrow(windowText(windows_[index])));
+      if (code == EN_CHANGE && !writing_)
+        form_.edited(nameOf(index), narrow(windowText(windows_[index])));
       break;
     case Kind::Button:
       if (code == BN_CLICKED) form_.clicked(nameOf(index));
@@ -367,7 +379,9 @@ LRESULT View::onNotify(const NMHDR& header) {
 
 LRESULT View::onColour(HDC dc, HWND control) {
   const int index = indexOf(control);
-  if (index < 0) return DefWindowProcW(host_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+  if (index < 0)
+    return DefWindowProcW(host_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
   const ui::ControlDesc& d = form_.control(index).desc;
   if (d.kind == Kind::Label || d.kind == Kind::TransparentLabel) {
     SetTextColor(dc, RGB(d.colour.r, d.colour.g, d.colour.b));
@@ -377,7 +391,8 @@ LRESULT View::onColour(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
   }
   if (d.kind == Kind::Edit) {
-    return DefWindowProcW(host_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    return DefWindowProcW(host_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
   }
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -393,7 +408,8 @@ void View::formChanged(int index, ui::Aspect aspect) {
       break;
     case ui::Aspect::Page:
       if (form_.control(index).desc.kind == Kind::TabControl) {
-        SendMessageW(windows_[index], TCM_SETCURSEL, static_cast<WPARAM>(form_.control(index).current), 0);
+        SendMessageW(windows_[index], TCM_SETCURSEL,
+                     static_cast<WPARAM>(form_.control(index).current), 0);
       }
       applyVisibility();
       break;

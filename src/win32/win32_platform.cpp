@@ -1,6 +1,7 @@
+#include <windows.h>
+
 #include "win32/win32_platform.h"
 
-#include <windows.h>
 #include <shellapi.h>
 
 #include "win32/utf16.h"

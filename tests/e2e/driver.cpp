@@ -39,8 +39,8 @@ PROCESS_INFORMATION start(const std::wstring& commandLine) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   std::wstring line = commandLine;
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info)) {
     return {};
   }
   CloseHandle(info.hThread);
@@ -58,7 +58,8 @@ LPARAM centreOf(HWND hwnd) {
 
 std::wstring widen(std::string_view text) {
   if (text.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring out(static_cast<std::size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
   return out;
@@ -66,9 +67,11 @@ std::wstring widen(std::string_view text) {
 
 std::string narrow(std::wstring_view text) {
   if (text.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                    0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
+                      nullptr, nullptr);
   return out;
 }
 
@@ -154,12 +157,15 @@ std::string Driver::textOf(HWND hwnd) const {
   // WM_GETTEXT, not GetWindowText: another process's edit boxes keep their own text.
   const auto length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto copied = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  const auto copied =
+      SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(copied));
   return narrow(text);
 }
 
-std::string Driver::text(std::string_view name) const { return textOf(control(name)); }
+std::string Driver::text(std::string_view name) const {
+  return textOf(control(name));
+}
 
 std::vector<std::string> Driver::listItems(std::string_view name) const {
   HWND list = control(name);
@@ -184,7 +190,9 @@ void Driver::type(std::string_view name, std::string_view utf8) {
   for (wchar_t ch : widen(utf8)) SendMessageW(edit, WM_CHAR, ch, 1);
 }
 
-void Driver::selectAll(std::string_view name) { SendMessageW(control(name), EM_SETSEL, 0, -1); }
+void Driver::selectAll(std::string_view name) {
+  SendMessageW(control(name), EM_SETSEL, 0, -1);
+}
 
 void Driver::typeOver(std::string_view name, std::string_view utf8) {
   selectAll(name);
@@ -217,7 +225,9 @@ void Driver::postKey(HWND target, WORD key) {
   PostMessageW(target, WM_KEYUP, key, 0xC0000001);
 }
 
-void Driver::menuCommand(int command) { SendMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
+void Driver::menuCommand(int command) {
+  SendMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
 
 void Driver::clickAt(std::string_view name, int x, int y) {
   HWND target = control(name);
@@ -240,7 +250,8 @@ MessageBoxSeen Driver::waitMessageBox(std::chrono::milliseconds timeout) const {
               GetWindowThreadProcessId(hwnd, &pid);
               wchar_t cls[16] = {};
               GetClassNameW(hwnd, cls, 16);
-              if (pid != s->pid || std::wstring_view(cls) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
+              if (pid != s->pid || std::wstring_view(cls) != L"#32770" || !IsWindowVisible(hwnd))
+                return TRUE;
               s->found = hwnd;
               return FALSE;
             },
@@ -253,12 +264,13 @@ MessageBoxSeen Driver::waitMessageBox(std::chrono::milliseconds timeout) const {
   seen.title = textOf(seen.window);
   seen.text = textOf(GetDlgItem(seen.window, 0xFFFF));
   seen.owned = GetWindow(seen.window, GW_OWNER) != nullptr;
-  for (HWND child = GetWindow(seen.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(seen.window, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t cls[16] = {};
     GetClassNameW(child, cls, 16);
     const LONG style = GetWindowLongW(child, GWL_STYLE);
-    if (std::wstring_view(cls) == L"Static" && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
-        SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+    if (std::wstring_view(cls) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
+        IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
       seen.hasIcon = true;
     }
   }
@@ -277,7 +289,8 @@ int Driver::pressEscapeAndWait(HWND target) {
 }
 
 int Driver::waitExit(std::chrono::milliseconds timeout) {
-  if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return -1;
+  if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+    return -1;
   DWORD code = 0;
   GetExitCodeProcess(process_, &code);
   return static_cast<int>(code);

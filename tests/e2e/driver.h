@@ -52,10 +52,10 @@ class Driver {
   void type(std::string_view name, std::string_view utf8);
   void selectAll(std::string_view name);
   void typeOver(std::string_view name, std::string_view utf8);
-  void click(std::string_view name);       // a mouse click, waits for its handling
-  void postClick(std::string_view name);   // the same without waiting (may open a box)
+  void click(std::string_view name);      // a mouse click, waits for its handling
+  void postClick(std::string_view name);  // the same without waiting (may open a box)
   void pressSpin(std::string_view name, bool up);
-  void postKey(HWND target, WORD key);     // through the program's message loop
+  void postKey(HWND target, WORD key);  // through the program's message loop
   void menuCommand(int command);
   // A click at a point in the control's client area (the other process's rectangles
   // cannot be asked for).

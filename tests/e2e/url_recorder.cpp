@@ -1,5 +1,6 @@
 // Stands in for the browser in the test's Wine prefix: appends each address it is asked
 // to open to urls.txt beside itself.
+
 #include <windows.h>
 
 #include <cstdio>

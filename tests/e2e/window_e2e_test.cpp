@@ -1,6 +1,7 @@
 // The whole window in the real program: menu commands and pages, every list, the
 // mentorship tabs, the clock and the links.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -23,8 +24,8 @@ void collectCommands(const std::vector<ui::MenuItem>& items, std::vector<ui::Men
 }
 
 bool hasWindow(ui::Kind kind) {
-  return kind != ui::Kind::PageContainer && kind != ui::Kind::Page &&
-         kind != ui::Kind::TabPage && kind != ui::Kind::Timer;
+  return kind != ui::Kind::PageContainer && kind != ui::Kind::Page && kind != ui::Kind::TabPage &&
+         kind != ui::Kind::Timer;
 }
 
 TEST(WindowE2E, TheWindowHasItsTitleSizeAndStyle) {
@@ -77,7 +78,8 @@ TEST(WindowE2E, EveryMenuCommandShowsExactlyItsPage) {
   const ui::Form& form = expected.form();
   std::vector<HWND> windows(static_cast<std::size_t>(form.size()), nullptr);
   for (int i = 0; i < form.size(); ++i) {
-    if (hasWindow(form.control(i).desc.kind)) windows[i] = driver.control(form.control(i).desc.name);
+    if (hasWindow(form.control(i).desc.kind))
+      windows[i] = driver.control(form.control(i).desc.name);
   }
   // Opens on page 0.
   for (int i = 0; i < form.size(); ++i) {
