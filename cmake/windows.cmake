@@ -25,7 +25,7 @@ add_executable(feiche-calc WIN32
   src/win32/win32_platform.cpp
   src/win32/resources.rc)
 target_link_options(feiche-calc PRIVATE -municode -s)
-target_link_libraries(feiche-calc PRIVATE feiche_core comctl32 gdi32 shell32)
+target_link_libraries(feiche-calc PRIVATE feiche_core comctl32 gdi32)
 
 # GoogleTest from the Debian source package, built with the cross compiler.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

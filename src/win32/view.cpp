@@ -225,26 +225,41 @@ void View::onCreate(HWND hwnd) {
   main_ = hwnd;
   windows_.assign(static_cast<std::size_t>(form_.size()), nullptr);
   dropped_.assign(static_cast<std::size_t>(form_.size()), false);
+  pageOf_.assign(static_cast<std::size_t>(form_.size()), -1);
   for (int i = 0; i < form_.size(); ++i) {
     const ui::Control& c = form_.control(i);
+    if (c.parent >= 0) {
+      pageOf_[i] = form_.control(c.parent).desc.kind == Kind::Page ? c.parent : pageOf_[c.parent];
+    }
     if (c.desc.kind == Kind::PageContainer && !host_) {
       const ui::Rect& r = c.desc.rect;
       host_ = CreateWindowExW(
           WS_EX_CONTROLPARENT, kHostClass, L"", WS_CHILD | WS_VISIBLE, r.x, r.y, r.w, r.h, hwnd,
           nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)), this);
-    } else if (hasWindow(c.desc.kind)) {
-      createControl(i);
     }
   }
-  stackControls();
   form_.setObserver(this);
   form_.windowCreated();
   for (int i = 0; i < form_.size(); ++i) {
     const ui::ControlDesc& d = form_.control(i).desc;
-    if (d.kind == Kind::Timer)
+    if (d.kind == Kind::Timer) {
       SetTimer(main_, static_cast<UINT_PTR>(i), static_cast<UINT>(d.interval), nullptr);
+    }
   }
   applyVisibility();
+}
+
+// A page's windows are made the first time it is shown, all of them at once (the hidden
+// ones too): start-up then pays only for the first page.
+void View::createShownPages() {
+  std::vector<int> created;
+  for (int i = 0; i < form_.size(); ++i) {
+    if (windows_[i] || !hasWindow(form_.control(i).desc.kind)) continue;
+    if (pageOf_[i] >= 0 && !form_.shown(pageOf_[i])) continue;
+    createControl(i);
+    created.push_back(i);
+  }
+  stack(created);
 }
 
 void View::createControl(int index) {
@@ -264,6 +279,7 @@ void View::createControl(int index) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + index)),
                               nullptr, nullptr);
   windows_[index] = hwnd;
+  if (!c.enabled) EnableWindow(hwnd, FALSE);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(ui::fontOf(d))), FALSE);
   switch (d.kind) {
     case Kind::Edit:
@@ -299,10 +315,10 @@ void View::createControl(int index) {
   }
 }
 
-void View::stackControls() {
+void View::stack(const std::vector<int>& controls) {
   for (int level = 0; level <= 4; ++level) {
-    for (int i = 0; i < form_.size(); ++i) {
-      if (windows_[i] && layer(form_.control(i).desc.kind) == level) {
+    for (int i : controls) {
+      if (layer(form_.control(i).desc.kind) == level) {
         SetWindowPos(windows_[i], HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
       }
@@ -407,7 +423,7 @@ void View::formChanged(int index, ui::Aspect aspect) {
       if (windows_[index]) EnableWindow(windows_[index], form_.control(index).enabled);
       break;
     case ui::Aspect::Page:
-      if (form_.control(index).desc.kind == Kind::TabControl) {
+      if (windows_[index] && form_.control(index).desc.kind == Kind::TabControl) {
         SendMessageW(windows_[index], TCM_SETCURSEL,
                      static_cast<WPARAM>(form_.control(index).current), 0);
       }
@@ -429,6 +445,7 @@ void View::writeText(int index) {
 }
 
 void View::applyVisibility() {
+  createShownPages();
   for (int i = 0; i < form_.size(); ++i) {
     if (windows_[i]) ShowWindow(windows_[i], form_.shown(i) ? SW_SHOWNA : SW_HIDE);
   }

@@ -34,7 +34,8 @@ class View : public ui::FormObserver {
   LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void onCreate(HWND hwnd);
   void createControl(int index);
-  void stackControls();
+  void createShownPages();
+  void stack(const std::vector<int>& controls);
   void onCommand(int index, int code);
   LRESULT onNotify(const NMHDR& header);
   LRESULT onColour(HDC dc, HWND control);
@@ -49,6 +50,7 @@ class View : public ui::FormObserver {
   HWND main_ = nullptr;
   HWND host_ = nullptr;        // the page container; every control is its child
   std::vector<HWND> windows_;  // by control index; null for pages and timers
+  std::vector<int> pageOf_;    // by control index: the page it is on, -1 for none
   std::vector<bool> dropped_;  // combo boxes whose list is open
   bool writing_ = false;       // the view itself is writing a control
   unsigned inputSerial_ = 0;   // counts the messages the loop dispatches

@@ -20,7 +20,14 @@ ui::LocalTime Win32Platform::now() {
 }
 
 void Win32Platform::open(std::string_view url) {
-  ShellExecuteW(nullptr, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // The shell is loaded on the first link, not at start-up: it is a large library and
+  // most runs never open one.
+  using ShellExecuteFn = decltype(&ShellExecuteW);
+  static const auto shellExecute = reinterpret_cast<ShellExecuteFn>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
+  if (shellExecute) {
+    shellExecute(nullptr, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  }
 }
 
 }  // namespace win32

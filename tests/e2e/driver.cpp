@@ -5,6 +5,7 @@
 
 #include <thread>
 
+#include "app/menu.h"
 #include "win32/view.h"
 
 namespace e2e {
@@ -131,11 +132,14 @@ Driver::~Driver() {
 }
 
 HWND Driver::control(std::string_view name) const {
+  HWND found = findControl(name);
+  if (!found) ADD_FAILURE() << "no window for " << name;
+  return found;
+}
+
+HWND Driver::findControl(std::string_view name) const {
   const int index = form().find(name);
-  if (index < 0) {
-    ADD_FAILURE() << "no control named " << name;
-    return nullptr;
-  }
+  if (index < 0) return nullptr;
   struct Search {
     int id;
     HWND found = nullptr;
@@ -149,8 +153,16 @@ HWND Driver::control(std::string_view name) const {
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
-  if (!search.found) ADD_FAILURE() << "no window for " << name;
   return search.found;
+}
+
+void Driver::showPageOf(std::string_view name) {
+  for (int i = form().find(name); i >= 0; i = form().control(i).parent) {
+    if (form().control(i).desc.kind == ui::Kind::Page) {
+      menuCommand(app::kShowPage + form().control(i).pageNumber);
+      return;
+    }
+  }
 }
 
 std::string Driver::textOf(HWND hwnd) const {

@@ -36,7 +36,12 @@ class Driver {
   ~Driver();
 
   HWND window() const { return window_; }
+  // A control's window. Pages make their windows when first shown: show it first.
   HWND control(std::string_view name) const;
+  // The same, null when the window does not exist (yet).
+  HWND findControl(std::string_view name) const;
+  // Shows the page a control is on, through its menu command.
+  void showPageOf(std::string_view name);
   DWORD processId() const { return processId_; }
   HANDLE process() const { return process_; }
 

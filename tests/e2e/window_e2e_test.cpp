@@ -76,25 +76,25 @@ TEST(WindowE2E, EveryMenuCommandShowsExactlyItsPage) {
   ASSERT_EQ(commands.size(), 21u);
 
   const ui::Form& form = expected.form();
-  std::vector<HWND> windows(static_cast<std::size_t>(form.size()), nullptr);
-  for (int i = 0; i < form.size(); ++i) {
-    if (hasWindow(form.control(i).desc.kind))
-      windows[i] = driver.control(form.control(i).desc.name);
-  }
-  // Opens on page 0.
-  for (int i = 0; i < form.size(); ++i) {
-    if (!windows[i]) continue;
-    EXPECT_EQ(IsWindowVisible(windows[i]) != FALSE, form.shown(i)) << form.control(i).desc.name;
-  }
+  const auto checkWindows = [&](const std::string& after) {
+    for (int i = 0; i < form.size(); ++i) {
+      const ui::ControlDesc& d = form.control(i).desc;
+      if (!hasWindow(d.kind)) continue;
+      // A shown page has all its windows; pages not yet visited may have none.
+      HWND hwnd = driver.findControl(d.name);
+      if (form.shown(i)) {
+        EXPECT_TRUE(hwnd && IsWindowVisible(hwnd)) << after << ": " << d.name << " not shown";
+      } else if (hwnd) {
+        EXPECT_FALSE(IsWindowVisible(hwnd)) << after << ": " << d.name << " shown";
+      }
+    }
+  };
+  checkWindows("start");
   for (const ui::MenuItem& item : commands) {
     if (item.command == app::kOpenHomePage) continue;
     driver.menuCommand(item.command);
     expected.form().command(item.command);
-    for (int i = 0; i < form.size(); ++i) {
-      if (!windows[i]) continue;
-      EXPECT_EQ(IsWindowVisible(windows[i]) != FALSE, form.shown(i))
-          << item.text << ": " << form.control(i).desc.name;
-    }
+    checkWindows(item.text);
   }
 }
 
@@ -106,6 +106,7 @@ TEST(WindowE2E, EveryListHoldsItsRowsExactly) {
     const ui::Control& c = form.control(i);
     if (c.desc.kind != ui::Kind::List) continue;
     ++lists;
+    driver.showPageOf(c.desc.name);
     EXPECT_EQ(driver.listItems(c.desc.name), c.desc.items) << c.desc.name;
   }
   EXPECT_EQ(lists, 17);
