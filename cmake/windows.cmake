@@ -6,7 +6,8 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # One self-contained .exe: no runtime DLLs beyond what Windows ships.
-add_link_options(-static -static-libgcc -static-libstdc++)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
+add_compile_options(-ffunction-sections -fdata-sections)
 
 add_custom_command(
   OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/feiche.ico

@@ -71,6 +71,28 @@ TEST_F(ExperienceE2E, PriceAndRaces) {
   EXPECT_EQ(driver.text("编辑框7"), "");
 }
 
+HWND focusOf(const Driver& driver) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(driver.window(), nullptr), &info);
+  return info.hwndFocus;
+}
+
+TEST_F(ExperienceE2E, TabMovesThroughTheBoxesAndEnterStays) {
+  HWND from = driver.control("编辑框1");
+  PostMessageW(from, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(from, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_TRUE(waitFor([&] { return focusOf(driver) == from; }));
+  driver.postKey(from, VK_TAB);
+  ASSERT_TRUE(waitFor([&] { return focusOf(driver) == driver.control("编辑框2"); }));
+  driver.postKey(driver.control("编辑框2"), VK_RETURN);
+  driver.postKey(driver.control("编辑框2"), VK_TAB);
+  ASSERT_TRUE(waitFor([&] { return focusOf(driver) == driver.control("编辑框3"); }));
+  driver.postKey(driver.control("编辑框3"), VK_TAB);
+  driver.postKey(driver.control("编辑框3"), VK_TAB);
+  EXPECT_TRUE(waitFor([&] { return focusOf(driver) == driver.control("按钮1"); }));
+}
+
 TEST_F(ExperienceE2E, EscapeClosesTheProgramWithExitCodeZero) {
   driver.type("编辑框2", "5");
   EXPECT_EQ(driver.pressEscapeAndWait(driver.control("编辑框2")), 0);

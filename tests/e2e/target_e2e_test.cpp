@@ -22,6 +22,39 @@ class TargetE2E : public ::testing::Test {
     for (int i = 0; i < down; ++i) driver.postKey(box, VK_DOWN);
     driver.postKey(box, VK_RETURN);
   }
+  // Opens the list with F4 and clicks an item with the mouse.
+  void mousePick(std::string_view combo, int item) {
+    driver.postKey(driver.control(combo), VK_F4);
+    HWND list = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (list = openComboList()) != nullptr; }));
+    const auto height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    const auto top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    const LPARAM at = MAKELPARAM(10, (item - top) * height + height / 2);
+    PostMessageW(list, WM_MOUSEMOVE, 0, at);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+  }
+  HWND openComboList() const {
+    struct Search {
+      DWORD pid;
+      HWND found = nullptr;
+    } search{driver.processId()};
+    EnumWindows(
+        [](HWND hwnd, LPARAM data) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(data);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(hwnd, &pid);
+          wchar_t cls[16] = {};
+          GetClassNameW(hwnd, cls, 16);
+          if (pid != s->pid || std::wstring_view(cls) != L"ComboLBox" || !IsWindowVisible(hwnd)) {
+            return TRUE;
+          }
+          s->found = hwnd;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
   // No box appears for a while: nothing was raised twice.
   void expectNoMessageBox() { EXPECT_EQ(driver.waitMessageBox(700ms).window, nullptr); }
 
@@ -125,6 +158,21 @@ TEST_F(TargetE2E, RankOnlyTitlesShowTheirNoticeOncePerPick) {
   step("组合框5", false);  // 【 传奇公爵 】
   ASSERT_TRUE(waitFor([&] { return driver.enabled("编辑框22"); }));
   EXPECT_EQ(driver.text("标签28"), "3000000");
+  expectNoMessageBox();
+}
+
+TEST_F(TargetE2E, AMousePickInTheOpenListRaisesOneEvent) {
+  show(6);
+  mousePick("组合框5", 16);  // 【   国王   】
+  MessageBoxSeen box = driver.waitMessageBox();
+  ASSERT_NE(box.window, nullptr);
+  EXPECT_EQ(box.text, "荣誉点在本国排第一名就是国王了！");
+  driver.answer(box);
+  expectNoMessageBox();
+  EXPECT_EQ(driver.text("组合框5"), "【   国王   】");
+  mousePick("组合框5", 3);  // 【   勋爵   】
+  ASSERT_TRUE(waitFor([&] { return driver.text("标签28") == "16000"; })) << driver.text("标签28");
+  EXPECT_TRUE(driver.enabled("编辑框22"));
   expectNoMessageBox();
 }
 
