@@ -1,5 +1,4 @@
 // The Windows program: start-up, the window and its message loop, shut-down.
-
 #include <windows.h>
 
 #include "app/app.h"
@@ -9,11 +8,9 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   win32::Win32Platform platform;
   app::App app(platform);
-  int exitCode = 0;
   {
     win32::View view(app.form());
     if (view.create(instance, show)) view.run();
   }
-  exitCode = app.shutDown();
-  return exitCode;
+  return app.shutDown();
 }

@@ -104,6 +104,8 @@ std::wstring windowText(HWND hwnd) {
 
 View::~View() {
   form_.setObserver(nullptr);
+  if (main_ && IsWindow(main_)) DestroyWindow(main_);
+  for (HICON icon : icons_) DestroyIcon(icon);
 }
 
 bool View::create(HINSTANCE instance, int show) {
@@ -125,7 +127,7 @@ bool View::create(HINSTANCE instance, int show) {
   windowClass.hIconSm = icon(48);
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
-  HICON big = windowClass.hIcon, small = windowClass.hIconSm;
+  icons_ = {windowClass.hIcon, windowClass.hIconSm};
   windowClass.hIcon = windowClass.hIconSm = nullptr;
   windowClass.lpszClassName = kHostClass;
   RegisterClassExW(&windowClass);
@@ -138,8 +140,8 @@ bool View::create(HINSTANCE instance, int show) {
                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, x, y, w.width,
                       w.height, nullptr, buildMenu(form_.menu(), true), instance, this);
   if (!hwnd) return false;
-  SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-  SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_[0]));
+  SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_[1]));
   ShowWindow(hwnd, show);
   UpdateWindow(hwnd);
   return true;

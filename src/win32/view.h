@@ -3,6 +3,7 @@
 // Form's state into them and turns user input into Form events.
 #include <windows.h>
 
+#include <array>
 #include <vector>
 
 #include "ui/form.h"
@@ -47,6 +48,7 @@ class View : public ui::FormObserver {
 
   ui::Form& form_;
   Fonts fonts_;
+  std::array<HICON, 2> icons_{};  // large and small, from the same 48x48 image
   HWND main_ = nullptr;
   HWND host_ = nullptr;        // the page container; every control is its child
   std::vector<HWND> windows_;  // by control index; null for pages and timers

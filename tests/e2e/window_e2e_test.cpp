@@ -35,6 +35,8 @@ TEST(WindowE2E, TheWindowHasItsTitleSizeAndStyle) {
   GetWindowRect(driver.window(), &r);
   EXPECT_EQ(r.right - r.left, 303);
   EXPECT_EQ(r.bottom - r.top, 335);
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 303) / 2);
+  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 335) / 2);
   const LONG style = GetWindowLongW(driver.window(), GWL_STYLE);
   EXPECT_TRUE(style & WS_CAPTION);
   EXPECT_TRUE(style & WS_SYSMENU);
