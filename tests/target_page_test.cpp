@@ -115,6 +115,16 @@ TEST_F(AppTest, TargetRacesFollowTheSharedCountingRules) {
   }
 }
 
+TEST_F(AppTest, ConfirmingWithNothingSelectedWritesNoThreshold) {
+  form.picked("组合框5", 15);  // 亲王 disables the current points
+  EXPECT_FALSE(form.enabled("编辑框22"));
+  form.picked("组合框5", -1);
+  EXPECT_EQ(form.text("标签28"), "0");
+  EXPECT_EQ(form.text("组合框5"), "【   亲王   】");
+  EXPECT_TRUE(form.enabled("编辑框22"));
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
 TEST_F(AppTest, TargetBoxesStartOnTheBaseLevelWithNoSelection) {
   const struct {
     const char *combo, *base;

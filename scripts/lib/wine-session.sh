@@ -2,10 +2,12 @@
 # Wine prefix of their own, torn down on exit.
 #
 #   wine_session_start DIR   starts Xvfb and makes a prefix under DIR
-#   wine_session_stop        ends them (also run on exit)
+#   wine_session_stop        ends them (also run on exit); removes DIR when
+#                            WINE_SESSION_REMOVE=1
 
 wine_session_start() {
   local dir=$1
+  WINE_SESSION_DIR=$dir
   mkdir -p "$dir"
   export WINEPREFIX="$dir/prefix"
   export WINEDEBUG=-all
@@ -47,5 +49,8 @@ wine_session_stop() {
     kill "$WINE_SESSION_XVFB" 2>/dev/null || true
     wait "$WINE_SESSION_XVFB" 2>/dev/null || true
     WINE_SESSION_XVFB=
+  fi
+  if [[ "${WINE_SESSION_REMOVE:-}" == 1 && -n "${WINE_SESSION_DIR:-}" ]]; then
+    rm -rf "$WINE_SESSION_DIR"
   fi
 }

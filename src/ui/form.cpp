@@ -122,9 +122,10 @@ void Form::spun(std::string_view name, int direction) {
 void Form::picked(std::string_view name, int item) {
   const int index = indexOf(name);
   Control& c = controls_[index];
-  if (item < 0 || item >= static_cast<int>(c.desc.items.size())) return;
+  if (item < -1 || item >= static_cast<int>(c.desc.items.size())) return;
+  // -1: confirmed with nothing selected; the edit field keeps its text.
   c.selection = item;
-  c.text = c.desc.items[item];
+  if (item >= 0) c.text = c.desc.items[item];
   const Handler handler = bindings_[index].selected;
   run(handler);
 }

@@ -92,7 +92,7 @@ class Form {
   void edited(std::string_view name, std::string text);
   void clicked(std::string_view name);
   void spun(std::string_view name, int direction);
-  void picked(std::string_view name, int item);
+  void picked(std::string_view name, int item);  // item -1: confirmed with none selected
   void ticked(std::string_view name);
   void tabClicked(std::string_view name, int page);
   void command(int id);
