@@ -11,28 +11,37 @@
 namespace e2e {
 namespace {
 
-struct FindWindowOf {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK findVisibleWindow(HWND hwnd, LPARAM data) {
-  auto* search = reinterpret_cast<FindWindowOf*>(data);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  wchar_t cls[64] = {};
-  GetClassNameW(hwnd, cls, 64);
-  if (pid == search->processId && IsWindowVisible(hwnd) && std::wstring_view(cls) != L"#32770") {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
+bool notADialog(std::wstring_view cls) {
+  return cls != L"#32770";
 }
 
-HWND visibleWindowOf(DWORD processId) {
-  FindWindowOf search{processId};
-  EnumWindows(findVisibleWindow, reinterpret_cast<LPARAM>(&search));
+}  // namespace
+
+HWND visibleTopLevel(DWORD processId, bool (*wanted)(std::wstring_view cls)) {
+  struct Search {
+    DWORD processId;
+    bool (*wanted)(std::wstring_view);
+    HWND found = nullptr;
+  } search{processId, wanted};
+  EnumWindows(
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        wchar_t cls[64] = {};
+        GetClassNameW(hwnd, cls, 64);
+        if (pid != s->processId || !IsWindowVisible(hwnd) || !s->wanted(cls)) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+namespace {
+
+HWND visibleWindowOf(DWORD processId) {
+  return visibleTopLevel(processId, notADialog);
 }
 
 PROCESS_INFORMATION start(const std::wstring& commandLine) {
@@ -251,24 +260,8 @@ MessageBoxSeen Driver::waitMessageBox(std::chrono::milliseconds timeout) const {
   MessageBoxSeen seen;
   waitFor(
       [&] {
-        struct Search {
-          DWORD pid;
-          HWND found = nullptr;
-        } search{processId_};
-        EnumWindows(
-            [](HWND hwnd, LPARAM data) -> BOOL {
-              auto* s = reinterpret_cast<Search*>(data);
-              DWORD pid = 0;
-              GetWindowThreadProcessId(hwnd, &pid);
-              wchar_t cls[16] = {};
-              GetClassNameW(hwnd, cls, 16);
-              if (pid != s->pid || std::wstring_view(cls) != L"#32770" || !IsWindowVisible(hwnd))
-                return TRUE;
-              s->found = hwnd;
-              return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        seen.window = search.found;
+        seen.window =
+            visibleTopLevel(processId_, [](std::wstring_view cls) { return cls == L"#32770"; });
         return seen.window != nullptr;
       },
       timeout);

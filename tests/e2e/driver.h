@@ -91,6 +91,9 @@ class Driver {
   HWND window_ = nullptr;
 };
 
+// The first visible top-level window of a process whose window class is wanted.
+HWND visibleTopLevel(DWORD processId, bool (*wanted)(std::wstring_view cls));
+
 std::wstring widen(std::string_view text);
 std::string narrow(std::wstring_view text);
 

@@ -35,25 +35,17 @@ class TargetE2E : public ::testing::Test {
     PostMessageW(list, WM_LBUTTONUP, 0, at);
   }
   HWND openComboList() const {
-    struct Search {
-      DWORD pid;
-      HWND found = nullptr;
-    } search{driver.processId()};
-    EnumWindows(
-        [](HWND hwnd, LPARAM data) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(data);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(hwnd, &pid);
-          wchar_t cls[16] = {};
-          GetClassNameW(hwnd, cls, 16);
-          if (pid != s->pid || std::wstring_view(cls) != L"ComboLBox" || !IsWindowVisible(hwnd)) {
-            return TRUE;
-          }
-          s->found = hwnd;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return visibleTopLevel(driver.processId(),
+                           [](std::wstring_view cls) { return cls == L"ComboLBox"; });
+  }
+  // Exactly one notice with this text: it appears, is answered, and no second follows.
+  void expectOneNotice(std::string_view text) {
+    const MessageBoxSeen box = driver.waitMessageBox();
+    ASSERT_NE(box.window, nullptr) << "no notice " << text;
+    EXPECT_EQ(box.title, "提示");
+    EXPECT_EQ(box.text, text);
+    driver.answer(box);
+    expectNoMessageBox();
   }
   // No box appears for a while: nothing was raised twice.
   void expectNoMessageBox() { EXPECT_EQ(driver.waitMessageBox(700ms).window, nullptr); }
@@ -131,28 +123,15 @@ TEST_F(TargetE2E, HonourErrorIsShownOnceAndAnswered) {
 TEST_F(TargetE2E, RankOnlyTitlesShowTheirNoticeOncePerPick) {
   show(6);
   dropDownPick("组合框5", 17);  // 【   国王   】
-  MessageBoxSeen box = driver.waitMessageBox();
-  ASSERT_NE(box.window, nullptr);
-  EXPECT_EQ(box.title, "提示");
-  EXPECT_EQ(box.text, "荣誉点在本国排第一名就是国王了！");
+  expectOneNotice("荣誉点在本国排第一名就是国王了！");
   EXPECT_FALSE(driver.enabled("编辑框22"));
-  driver.answer(box);
-  expectNoMessageBox();
 
   // Picking the same item again raises the event again, once.
   dropDownPick("组合框5", 0);
-  box = driver.waitMessageBox();
-  ASSERT_NE(box.window, nullptr);
-  EXPECT_EQ(box.text, "荣誉点在本国排第一名就是国王了！");
-  driver.answer(box);
-  expectNoMessageBox();
+  expectOneNotice("荣誉点在本国排第一名就是国王了！");
 
   step("组合框5", false);  // 【   亲王   】
-  box = driver.waitMessageBox();
-  ASSERT_NE(box.window, nullptr);
-  EXPECT_EQ(box.text, "荣誉点在本国排2-10名就会到亲王了！");
-  driver.answer(box);
-  expectNoMessageBox();
+  expectOneNotice("荣誉点在本国排2-10名就会到亲王了！");
   EXPECT_FALSE(driver.enabled("编辑框22"));
 
   step("组合框5", false);  // 【 传奇公爵 】
@@ -164,11 +143,7 @@ TEST_F(TargetE2E, RankOnlyTitlesShowTheirNoticeOncePerPick) {
 TEST_F(TargetE2E, AMousePickInTheOpenListRaisesOneEvent) {
   show(6);
   mousePick("组合框5", 16);  // 【   国王   】
-  MessageBoxSeen box = driver.waitMessageBox();
-  ASSERT_NE(box.window, nullptr);
-  EXPECT_EQ(box.text, "荣誉点在本国排第一名就是国王了！");
-  driver.answer(box);
-  expectNoMessageBox();
+  expectOneNotice("荣誉点在本国排第一名就是国王了！");
   EXPECT_EQ(driver.text("组合框5"), "【   国王   】");
   mousePick("组合框5", 3);  // 【   勋爵   】
   ASSERT_TRUE(waitFor([&] { return driver.text("标签28") == "16000"; })) << driver.text("标签28");
