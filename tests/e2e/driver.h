@@ -11,6 +11,7 @@
 
 #include "app/app.h"
 #include "ui/platform.h"
+#include "win32/utf16.h"
 
 namespace e2e {
 
@@ -94,8 +95,8 @@ class Driver {
 // The first visible top-level window of a process whose window class is wanted.
 HWND visibleTopLevel(DWORD processId, bool (*wanted)(std::wstring_view cls));
 
-std::wstring widen(std::string_view text);
-std::string narrow(std::wstring_view text);
+using win32::narrow;
+using win32::widen;
 
 // Starts a program and returns the time until its first visible top-level window.
 std::chrono::duration<double, std::milli> timeToWindow(const std::wstring& commandLine,
