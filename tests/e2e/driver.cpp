@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <thread>
 
 #include "app/menu.h"
@@ -199,6 +200,24 @@ void Driver::selectAll(std::string_view name) {
 void Driver::typeOver(std::string_view name, std::string_view utf8) {
   selectAll(name);
   type(name, utf8);
+}
+
+void Driver::pasteOver(std::string_view name, std::string_view utf8) {
+  const std::wstring text = widen(utf8);
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(memory);
+    ADD_FAILURE() << "the clipboard is busy";
+    return;
+  }
+  EmptyClipboard();
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  selectAll(name);
+  SendMessageW(control(name), WM_PASTE, 0, 0);
 }
 
 void Driver::click(std::string_view name) {

@@ -58,6 +58,8 @@ class Driver {
   void type(std::string_view name, std::string_view utf8);
   void selectAll(std::string_view name);
   void typeOver(std::string_view name, std::string_view utf8);
+  // Puts the text on the clipboard and pastes it over the whole box.
+  void pasteOver(std::string_view name, std::string_view utf8);
   void click(std::string_view name);      // a mouse click, waits for its handling
   void postClick(std::string_view name);  // the same without waiting (may open a box)
   void pressSpin(std::string_view name, bool up);

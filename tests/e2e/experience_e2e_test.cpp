@@ -71,6 +71,16 @@ TEST_F(ExperienceE2E, PriceAndRaces) {
   EXPECT_EQ(driver.text("编辑框7"), "");
 }
 
+TEST_F(ExperienceE2E, PastesAreNotFiltered) {
+  driver.type("编辑框2", "4");
+  driver.pasteOver("编辑框1", "0.99999999");  // just under level 1 counts as level 1
+  EXPECT_EQ(driver.text("编辑框1"), "0.99999999");
+  EXPECT_EQ(driver.text("编辑框3"), "350");
+  driver.pasteOver("编辑框4", "1e4");
+  driver.click("按钮1");
+  EXPECT_EQ(driver.text("编辑框5"), "350");
+}
+
 HWND focusOf(const Driver& driver) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
