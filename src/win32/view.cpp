@@ -15,11 +15,6 @@ constexpr wchar_t kHostClass[] = L"FeicheCalcPages";
 constexpr int kIconResource = 1;
 constexpr int kComboListHeight = 240;
 
-bool hasWindow(Kind kind) {
-  return kind != Kind::PageContainer && kind != Kind::Page && kind != Kind::TabPage &&
-         kind != Kind::Timer;
-}
-
 // Top of the stacking order first: controls over the labels that carry their captions,
 // labels over the frames, tab controls and group boxes they sit in.
 int layer(Kind kind) {

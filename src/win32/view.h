@@ -14,6 +14,12 @@ namespace win32 {
 // Control ids are the control's index in the Form plus this base.
 inline constexpr int kControlIdBase = 1000;
 
+// Whether a control of this kind is a real window (pages and timers are not).
+inline bool hasWindow(ui::Kind kind) {
+  return kind != ui::Kind::PageContainer && kind != ui::Kind::Page && kind != ui::Kind::TabPage &&
+         kind != ui::Kind::Timer;
+}
+
 class View : public ui::FormObserver {
  public:
   explicit View(ui::Form& form) : form_(form) {}

@@ -12,6 +12,7 @@
 #include "about/links.h"
 #include "app/menu.h"
 #include "driver.h"
+#include "win32/view.h"
 
 namespace e2e {
 namespace {
@@ -21,11 +22,6 @@ void collectCommands(const std::vector<ui::MenuItem>& items, std::vector<ui::Men
     if (item.command) out.push_back(item);
     collectCommands(item.items, out);
   }
-}
-
-bool hasWindow(ui::Kind kind) {
-  return kind != ui::Kind::PageContainer && kind != ui::Kind::Page && kind != ui::Kind::TabPage &&
-         kind != ui::Kind::Timer;
 }
 
 TEST(WindowE2E, TheWindowHasItsTitleSizeAndStyle) {
@@ -81,7 +77,7 @@ TEST(WindowE2E, EveryMenuCommandShowsExactlyItsPage) {
   const auto checkWindows = [&](const std::string& after) {
     for (int i = 0; i < form.size(); ++i) {
       const ui::ControlDesc& d = form.control(i).desc;
-      if (!hasWindow(d.kind)) continue;
+      if (!win32::hasWindow(d.kind)) continue;
       // A shown page has all its windows; pages not yet visited may have none.
       HWND hwnd = driver.findControl(d.name);
       if (form.shown(i)) {
